@@ -12,9 +12,7 @@ std::string Quantity::text() const {
   return out;
 }
 
-void stopCalculation(const std::string& reason) {
-  throw CalculationStopped("计算中止：" + reason);
-}
+void stopCalculation(const std::string& reason) { throw CalculationStopped("计算中止：" + reason); }
 
 void stopOutOfRange(const Quantity& quantity) {
   stopCalculation(quantity.text() + " 的计算结果超出数值范围，请检查输入的数据。");

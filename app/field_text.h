@@ -11,7 +11,7 @@ struct NumberField {
   Field field;
   std::string_view prefix;  // " ", "1/" or nothing
   int decimals;
-  std::string_view unit;    // "秒", "单位", "毫米" or nothing
+  std::string_view unit;  // "秒", "单位", "毫米" or nothing
 };
 
 inline constexpr NumberField kW11Field{{6}, " ", 2, "秒"};

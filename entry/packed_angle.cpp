@@ -14,12 +14,12 @@ constexpr double kCarryLimit = 100 - 1e-8;
 }  // namespace
 
 double packedToDegrees(double B) {
-  const double d = std::trunc(B);     // whole degrees
+  const double d = std::trunc(B);  // whole degrees
   const double h = B * 100;
-  const double t = B * 10000;         // from B itself, not h * 100
+  const double t = B * 10000;  // from B itself, not h * 100
   const double f = std::trunc(h);
-  double m = f - d * 100;             // minutes
-  double s = t - f * 100;             // seconds with their decimals
+  double m = f - d * 100;  // minutes
+  double s = t - f * 100;  // seconds with their decimals
   if (s > kCarryLimit) {
     m = m + 1;
     s = s - 100;

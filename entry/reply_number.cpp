@@ -16,14 +16,20 @@ bool endsWith(std::string_view s, std::string_view p) {
 
 std::string_view trimBlanks(std::string_view s) {
   for (;;) {
-    if (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    else if (startsWith(s, kIdeographicSpace)) s.remove_prefix(kIdeographicSpace.size());
-    else break;
+    if (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+      s.remove_prefix(1);
+    else if (startsWith(s, kIdeographicSpace))
+      s.remove_prefix(kIdeographicSpace.size());
+    else
+      break;
   }
   for (;;) {
-    if (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    else if (endsWith(s, kIdeographicSpace)) s.remove_suffix(kIdeographicSpace.size());
-    else break;
+    if (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+      s.remove_suffix(1);
+    else if (endsWith(s, kIdeographicSpace))
+      s.remove_suffix(kIdeographicSpace.size());
+    else
+      break;
   }
   return s;
 }
@@ -36,12 +42,18 @@ char asciiForm(unsigned char second, unsigned char third) {
   const unsigned code = 0xFF00u + ((second - 0xBCu) << 6) + (third - 0x80u);
   if (code >= 0xFF10 && code <= 0xFF19) return static_cast<char>('0' + (code - 0xFF10));
   switch (code) {
-    case 0xFF0E: return '.';
-    case 0xFF0D: return '-';
-    case 0xFF0B: return '+';
-    case 0xFF45: return 'e';
-    case 0xFF25: return 'E';
-    default: return 0;
+    case 0xFF0E:
+      return '.';
+    case 0xFF0D:
+      return '-';
+    case 0xFF0B:
+      return '+';
+    case 0xFF45:
+      return 'e';
+    case 0xFF25:
+      return 'E';
+    default:
+      return 0;
   }
 }
 
@@ -105,8 +117,9 @@ std::optional<double> readNumber(std::string_view reply) {
   if (!nonZeroDigit) return negative ? -0.0 : 0.0;  // any zero, whatever its exponent
   double value = 0;
   const std::string_view unsignedPart = s.substr(mantissaStart);
-  const auto result = std::from_chars(unsignedPart.data(), unsignedPart.data() + unsignedPart.size(),
-                                      value, std::chars_format::general);
+  const auto result =
+      std::from_chars(unsignedPart.data(), unsignedPart.data() + unsignedPart.size(), value,
+                      std::chars_format::general);
   if (result.ec != std::errc() || result.ptr != unsignedPart.data() + unsignedPart.size())
     return std::nullopt;
   if (!std::isfinite(value) || value == 0) return std::nullopt;

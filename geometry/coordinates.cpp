@@ -22,7 +22,6 @@ double nextLeg(double previous, double first, double second) {
   return a;
 }
 
-
 }  // namespace
 
 void computeCoordinates(AdjustWork& work, FormPort& form) {
@@ -44,7 +43,11 @@ void computeCoordinates(AdjustWork& work, FormPort& form) {
   work.YAc = finite(work.Yp2 + work.sAP2 * sinDeg(work.alphaP2A), {"YAc"});
 
   // The results table, row by row in the clockwise order of the names.
-  struct Row { int nameField; int point; double x, y; };
+  struct Row {
+    int nameField;
+    int point;
+    double x, y;
+  };
   const Row rows[] = {{13, 1, work.Xp1, work.Yp1},
                       {16, 2, work.XBc, work.YBc},
                       {19, 3, work.Xp2, work.Yp2},

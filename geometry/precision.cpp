@@ -18,9 +18,9 @@ constexpr double kLogFactor = 5.3;
 constexpr double kRelativeErrorFactor = 434290;
 
 double pointError(double side, double mb, double qAzimuth, double qLog, const char* name) {
-  return finite(((side * mb) * checkedSqrt(kLogFactor * qLog + kAzimuthFactor * qAzimuth, {name})) /
-                    1000,
-                {name});
+  return finite(
+      ((side * mb) * checkedSqrt(kLogFactor * qLog + kAzimuthFactor * qAzimuth, {name})) / 1000,
+      {name});
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 namespace kestavo {
 namespace {
 
-
 // Azimuth of A -> B in degrees, 0 <= value < 360, clockwise from north.
 double baseAzimuth(const AdjustWork& work) {
   const double dx = work.dx;
@@ -20,8 +19,7 @@ double baseAzimuth(const AdjustWork& work) {
   const double s = dy / work.S0;
   const double cosine = checkedSqrt(1 - s * s, {"alphaAB"});
   // A base line so steep that s*s rounds to 1 points due east or west.
-  double t = cosine == 0 ? (s > 0 ? 90 : -90)
-                         : std::atan(s / cosine) / AdjustWork::radPerDeg;
+  double t = cosine == 0 ? (s > 0 ? 90 : -90) : std::atan(s / cosine) / AdjustWork::radPerDeg;
   if (dx < 0) t = 180 - t;
   if (dx > 0 && dy < 0) t = t + 360;
   return t;

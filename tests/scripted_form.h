@@ -66,9 +66,9 @@ inline std::vector<std::string> confirmedReplies(const std::vector<std::string>&
 // The figure of the worked run: A = (1000, 1000), B = (1000, 2000), every
 // angle 45 degrees but b(1) = 45°00'04" and b(8) = 45°00'02".
 inline std::vector<std::string> workedRunReplies() {
-  return confirmedReplies({"1000", "1000", "1000", "2000"}, {"P1", "B", "P2", "A"},
-                          {"45.0004", "45.0000", "45.0000", "45.0000", "45.0000", "45.0000",
-                           "45.0000", "45.0002"});
+  return confirmedReplies(
+      {"1000", "1000", "1000", "2000"}, {"P1", "B", "P2", "A"},
+      {"45.0004", "45.0000", "45.0000", "45.0000", "45.0000", "45.0000", "45.0000", "45.0002"});
 }
 
 }  // namespace kestavo::testing
