@@ -1,7 +1,11 @@
 # Debian 12 packages that building and testing need; sourced by the scripts.
 # Installs whatever is missing, with sudo when not root. Quiet when all is there.
 
-KESTAVO_BUILD_PACKAGES=(cmake g++ make libgtest-dev)
+# The window needs Qt 6 Widgets and the fonts that stand in for its
+# families; qt6-qpa-plugins brings the VNC platform for machines without
+# a display.
+KESTAVO_BUILD_PACKAGES=(cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins
+                        fonts-arphic-uming fonts-liberation2 fonts-dejavu-core)
 
 ensure_packages() {
   local missing=()

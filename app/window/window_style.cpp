@@ -1,0 +1,27 @@
+#include "app/window/window_style.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace kestavo::window {
+
+QFont windowFont(Font key) {
+  const FontSpec& spec = fontSpec(key);
+  QFont font(QString::fromUtf8(spec.family));
+  font.setPointSizeF(spec.points);
+  font.setBold(true);
+  return font;
+}
+
+void setUpApplication(QApplication& app) {
+  // Fusion draws the buttons in their palette colour on every platform.
+  app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  const QStringList songStyle = {"AR PL UMing CN",    "AR PL UMing TW",   "AR PL SungtiL GB",
+                                 "Noto Serif CJK SC", "Noto Sans CJK SC", "WenQuanYi Zen Hei"};
+  const QStringList sans = {"Liberation Sans", "DejaVu Sans"};
+  QFont::insertSubstitutions(QString::fromUtf8("宋体"), songStyle);
+  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+  QFont::insertSubstitutions(QStringLiteral("Microsoft Sans Serif"), sans);
+}
+
+}  // namespace kestavo::window
