@@ -23,7 +23,10 @@ constexpr int kSignificantDigits = 15;
 
 std::string numberText(double x, int decimals) {
   const double scale = decimals == 3 ? 1000 : decimals == 2 ? 100 : 1;
-  const double r = roundHalfEven(x * scale) / scale;
+  const double product = x * scale;
+  // Beyond 2^53 every double is whole, so a product that overflows stands
+  // for a value that rounding leaves as it is.
+  const double r = std::isfinite(product) ? roundHalfEven(product) / scale : x;
   if (r == 0) return "0";
 
   // d.dddddddddddddde+XX: the 15 significant digits and the exponent.

@@ -6,6 +6,9 @@
 # a display.
 KESTAVO_BUILD_PACKAGES=(cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins
                         fonts-arphic-uming fonts-liberation2 fonts-dejavu-core)
+# libFuzzer comes with clang's runtime.
+KESTAVO_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+KESTAVO_BENCH_PACKAGES=(libbenchmark-dev)
 
 ensure_packages() {
   local missing=()

@@ -46,7 +46,7 @@ TEST(NumberTextTest, WritesRoundedValue) {
                               {1234567890123456, 0, "1.23456789012346E+15"},
                               {1e15, 0, "1E+15"},
                               {-2.5e20, 0, "-2.5E+20"},
-                              {1e100, 0, "1E+100"}};
+                              {1e100, 0, "1E+100"}, {1.7e308, 2, "1.7E+308"}, {-1.7e308, 3, "-1.7E+308"}};
   for (const auto& c : cases) EXPECT_EQ(numberText(c.value, c.decimals), c.text) << c.value;
 }
 

@@ -1,7 +1,7 @@
 #include "tests/fuzz/checked_run.h"
 
-#include <regex>
 #include <stdexcept>
+#include <string_view>
 
 #include "app/calculation.h"
 #include "entry/entry_texts.h"
@@ -33,6 +33,30 @@ Shape shapeOf(int field) {
     case 11: case 12: return {"", "毫米"};
     default: return {" ", ""};  // coordinates
   }
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// -?(0|[1-9][0-9]*)(.[0-9]*[1-9])?(E+[0-9]{2,})?, and never "-0".
+bool isNumberText(std::string_view s) {
+  if (s == "-0") return false;
+  std::size_t i = 0;
+  if (i < s.size() && s[i] == '-') ++i;
+  const std::size_t whole = i;
+  while (i < s.size() && isDigit(s[i])) ++i;
+  if (i == whole || (s[whole] == '0' && i - whole > 1)) return false;
+  if (i < s.size() && s[i] == '.') {
+    const std::size_t fraction = ++i;
+    while (i < s.size() && isDigit(s[i])) ++i;
+    if (i == fraction || s[i - 1] == '0') return false;
+  }
+  if (i < s.size() && s[i] == 'E') {
+    if (++i == s.size() || s[i++] != '+') return false;
+    const std::size_t exponent = i;
+    while (i < s.size() && isDigit(s[i])) ++i;
+    if (i - exponent < 2) return false;
+  }
+  return i == s.size();
 }
 
 // A prompt for a coordinate or an angle, first or again (not a question).
@@ -84,7 +108,6 @@ class CheckingPort : public FormPort {
 
  private:
   void checkNumberText(Field field, const std::string& text) {
-    static const std::regex number("-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?(E\\+[0-9]{2,})?");
     const Shape shape = shapeOf(field.number);
     const std::string prefix = shape.prefix;
     const std::string unit = shape.unit;
@@ -99,7 +122,7 @@ class CheckingPort : public FormPort {
         text.compare(text.size() - unit.size(), unit.size(), unit) != 0)
       return bad("lacks its unit");
     const std::string value = text.substr(prefix.size(), text.size() - prefix.size() - unit.size());
-    if (!std::regex_match(value, number) || value == "-0") bad("is no number text");
+    if (!isNumberText(value)) bad("is no number text");
   }
 
   const std::vector<std::string>& replies_;
