@@ -19,6 +19,27 @@ double roundHalfEven(double p) {
 
 constexpr int kSignificantDigits = 15;
 
+// A rounded value whose scaled whole number has at most 15 digits is
+// written exactly by those digits: the double r = scaled / 10^n lies far
+// closer to that decimal than half a unit of its 15th digit.
+constexpr double kPlainLimit = 1e15;
+
+std::string plainText(long long scaled, int decimals) {
+  char buf[24];
+  const unsigned long long magnitude =
+      scaled < 0 ? 0ULL - static_cast<unsigned long long>(scaled) : scaled;
+  std::string digits(buf, std::to_chars(buf, buf + sizeof buf, magnitude).ptr);
+  const std::size_t places = static_cast<std::size_t>(decimals);
+  if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
+  std::string_view fraction = std::string_view(digits).substr(digits.size() - places);
+  while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);
+
+  std::string out = scaled < 0 ? "-" : "";
+  out.append(digits, 0, digits.size() - places);
+  if (!fraction.empty()) out.append(".").append(fraction);
+  return out;
+}
+
 }  // namespace
 
 std::string numberText(double x, int decimals) {
@@ -26,8 +47,10 @@ std::string numberText(double x, int decimals) {
   const double product = x * scale;
   // Beyond 2^53 every double is whole, so a product that overflows stands
   // for a value that rounding leaves as it is.
-  const double r = std::isfinite(product) ? roundHalfEven(product) / scale : x;
-  if (r == 0) return "0";
+  const double scaled = std::isfinite(product) ? roundHalfEven(product) : product;
+  if (scaled == 0) return "0";
+  if (std::fabs(scaled) < kPlainLimit) return plainText(static_cast<long long>(scaled), decimals);
+  const double r = std::isfinite(scaled) ? scaled / scale : x;
 
   // d.dddddddddddddde+XX: the 15 significant digits and the exponent.
   char buf[40];

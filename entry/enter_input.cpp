@@ -11,8 +11,6 @@
 namespace kestavo {
 namespace {
 
-std::string ask(FormPort& form, std::string_view message) { return form.ask(std::string(message)); }
-
 bool readsAsZero(const std::string& reply) {
   const auto number = readNumber(reply);
   return number && *number == 0;
@@ -21,11 +19,11 @@ bool readsAsZero(const std::string& reply) {
 }  // namespace
 
 double askConfirmed(FormPort& form, const EntryTexts& texts, Field field) {
-  std::string reply = ask(form, texts.firstPrompt);
+  std::string reply = form.ask(texts.firstPrompt);
   form.setText(field, echoText(reply));
-  std::string_view question = texts.firstQuestion;
+  const std::string* question = &texts.firstQuestion;
   for (;;) {
-    const std::string answer = ask(form, question);
+    const std::string answer = form.ask(*question);
     const auto value = readNumber(reply);
     // A value that is no number cannot be confirmed: it is asked for again
     // just as if the user had answered zero.
@@ -34,9 +32,9 @@ double askConfirmed(FormPort& form, const EntryTexts& texts, Field field) {
       return *value;
     }
     form.setText(field, " ");
-    reply = ask(form, texts.reentryPrompt);
+    reply = form.ask(texts.reentryPrompt);
     form.setText(field, echoText(reply));
-    question = texts.laterQuestion;
+    question = &texts.laterQuestion;
   }
 }
 
@@ -45,7 +43,7 @@ void enterInput(AdjustWork& work, FormPort& form) {
   for (int k = 0; k < 4; ++k)
     *coordinates[k] = askConfirmed(form, kCoordinateTexts[k], Field{k + 1});
 
-  for (int i = 1; i <= 4; ++i) work.na[i] = ask(form, kNamePrompt);
+  for (int i = 1; i <= 4; ++i) work.na[i] = form.ask(kNamePrompt);
 
   for (int i = 1; i <= 8; ++i) {
     const double packed = askConfirmed(form, kAngleTexts, Field{5, i - 1});

@@ -39,7 +39,7 @@ const EntryTexts kAngleTexts{"请输入观测角的数值 B(i):",
                              "已经输入的观测角 B(i) 的数值是否正确?  输入正确按 Enter 键或 OK 键( "
                              "即:Enter 键或 OK 键 );  输入错误按零( 即:0 )"};
 
-const std::string_view kNamePrompt =
+const std::string kNamePrompt =
     "请由第一个待定点开始以顺时针次序输入各个待定点的点名 na(i)，最后输入起算点A的点名";
 
 }  // namespace kestavo
