@@ -36,6 +36,9 @@ TEST(RunCalculationTest, WorkedRunWritesEveryFieldInOrder) {
   expected.insert(expected.end(), kWorkedRunResults.begin(), kWorkedRunResults.end());
   EXPECT_EQ(form.writes(), expected);
 
+  // The figure's angle labels keep their captions.
+  for (const auto& entry : form.log) EXPECT_NE(entry.rfind("Label", 0), 0u) << entry;
+
   // 4 coordinates and 8 angles with one question each, and 4 names.
   const auto asks = std::count_if(form.log.begin(), form.log.end(),
                                   [](const std::string& e) { return e.rfind("ask ", 0) == 0; });
