@@ -120,7 +120,7 @@ class WindowTest : public QObject {
     QCOMPARE(form.windowTitle(), QString("Form1"));
     QVERIFY(form.width() * kTwipsPerPixel >= kLayoutWidth);
     QVERIFY(form.height() * kTwipsPerPixel >= kLayoutHeight);
-    for (const auto& spec : fieldSpecs()) QVERIFY(form.field(spec.field)->text().isEmpty());
+    for (const auto& control : fieldSpecs()) QVERIFY(form.field(control.field)->text().isEmpty());
     QCOMPARE(form.findChildren<QLineEdit*>().size(), 33);
     QCOMPARE(form.findChildren<CaptionLabel*>().size(), 68);
     QCOMPARE(form.label(37)->text(), QString("(座 标 计 算 结 果)"));
@@ -261,10 +261,10 @@ class WindowTest : public QObject {
                                                  {58, {"  扩大边", "相对中误差"}}};
     for (const auto& [number, lines] : cases) QCOMPARE(form.label(number)->lines(), lines);
     // Every other caption fits on its one line.
-    for (const auto& spec : labelSpecs()) {
-      if (spec.number == 38 || spec.number == 39 || spec.number == 57 || spec.number == 58)
+    for (const auto& control : labelSpecs()) {
+      if (control.number == 38 || control.number == 39 || control.number == 57 || control.number == 58)
         continue;
-      QVERIFY2(form.label(spec.number)->lines().size() == 1, spec.caption);
+      QVERIFY2(form.label(control.number)->lines().size() == 1, control.caption);
     }
   }
 

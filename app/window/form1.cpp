@@ -20,9 +20,9 @@ QRect pixelRect(const Twips& t) {
 }
 
 // A screen reader tells the fields apart by their captions.
-QString captionsOf(const FieldSpec& spec) {
+QString captionsOf(const FieldSpec& control) {
   QStringList parts;
-  for (const int label : spec.labels)
+  for (const int label : control.labels)
     if (label != 0) {
       for (const auto& l : labelSpecs())
         if (l.number == label) parts << QString::fromUtf8(l.caption).simplified();
@@ -41,32 +41,32 @@ Form1::Form1() : port_(std::make_unique<WindowFormPort>(*this)) {
   setPalette(yellow);
   setAutoFillBackground(true);
 
-  for (const auto& spec : labelSpecs()) {
-    auto* label = new CaptionLabel(QString::fromUtf8(spec.caption), this);
-    label->setObjectName(QStringLiteral("Label%1").arg(spec.number));
-    label->setFont(windowFont(spec.font));
-    label->setGeometry(pixelRect(spec.place));
-    labels_[spec.number] = label;
+  for (const auto& control : labelSpecs()) {
+    auto* label = new CaptionLabel(QString::fromUtf8(control.caption), this);
+    label->setObjectName(QStringLiteral("Label%1").arg(control.number));
+    label->setFont(windowFont(control.font));
+    label->setGeometry(pixelRect(control.place));
+    labels_[control.number] = label;
   }
-  for (const auto& spec : fieldSpecs()) {
+  for (const auto& control : fieldSpecs()) {
     auto* edit = new QLineEdit(this);
-    const std::string name = controlName(spec.field);
+    const std::string name = controlName(control.field);
     edit->setObjectName(QString::fromStdString(name));
     edit->setFont(windowFont(kFieldFont));
-    edit->setGeometry(pixelRect(spec.place));
-    edit->setAccessibleName(captionsOf(spec));
+    edit->setGeometry(pixelRect(control.place));
+    edit->setAccessibleName(captionsOf(control));
     fields_[name] = edit;
   }
-  for (const auto& spec : buttonSpecs()) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
-    button->setObjectName(QStringLiteral("Command%1").arg(spec.number));
+  for (const auto& control : buttonSpecs()) {
+    auto* button = new QPushButton(QString::fromUtf8(control.caption), this);
+    button->setObjectName(QStringLiteral("Command%1").arg(control.number));
     button->setFont(windowFont(kButtonFont));
-    button->setGeometry(pixelRect(spec.place));
+    button->setGeometry(pixelRect(control.place));
     button->setAutoDefault(false);  // Enter in a field presses nothing
     QPalette cyan = button->palette();
     cyan.setColor(QPalette::Button, kButtonFace);
     button->setPalette(cyan);
-    commands_[spec.number] = button;
+    commands_[control.number] = button;
   }
   connect(command(1), &QPushButton::clicked, this, [this] { calculateCommand(*port_, this); });
   connect(command(2), &QPushButton::clicked, this, [this] { endCommand(*port_); });

@@ -14,9 +14,9 @@ const QStringList kSongStyle = {"AR PL UMing CN",    "AR PL UMing TW",   "AR PL 
 }  // namespace
 
 QFont windowFont(Font key) {
-  const FontSpec& spec = fontSpec(key);
-  QFont font(QString::fromUtf8(spec.family));
-  font.setPointSizeF(spec.points);
+  const FontSpec& control = fontSpec(key);
+  QFont font(QString::fromUtf8(control.family));
+  font.setPointSizeF(control.points);
   font.setBold(true);
   return font;
 }
