@@ -27,15 +27,7 @@ CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(cap
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-QStringList CaptionLabel::lines() const {
-  if (wrappedWidth_ != width() || wrappedText_ != text() || wrappedFont_ != font()) {
-    lines_ = wrapAtBlanks(text(), fontMetrics(), width());
-    wrappedText_ = text();
-    wrappedFont_ = font();
-    wrappedWidth_ = width();
-  }
-  return lines_;
-}
+QStringList CaptionLabel::lines() const { return wrapAtBlanks(text(), fontMetrics(), width()); }
 
 void CaptionLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -19,14 +19,6 @@ class CaptionLabel : public QLabel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-
- private:
-  // Wrapping measures every word group; it is done again only when the
-  // caption, the font or the width has changed.
-  mutable QStringList lines_;
-  mutable QString wrappedText_;
-  mutable QFont wrappedFont_;
-  mutable int wrappedWidth_ = -1;
 };
 
 }  // namespace kestavo::window
